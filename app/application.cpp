@@ -16,8 +16,7 @@ QtMessageHandler previousHandler = nullptr;
 
 // The toolkit ends the process with abort() when it finds no display; turn
 // that into a clear message and an ordinary failure status.
-void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text)
-{
+void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     if (type == QtFatalMsg) {
         std::fprintf(stderr,
                      "cutting-speed: 无法打开窗口 (cannot open the window): %s\n"
@@ -32,8 +31,7 @@ void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, co
 
 } // namespace
 
-void configureApplication()
-{
+void configureApplication() {
     QCoreApplication::setApplicationName(QStringLiteral("cutting-speed"));
     QCoreApplication::setApplicationVersion(QStringLiteral(CUTTING_SPEED_VERSION));
     QGuiApplication::setApplicationDisplayName(QStringLiteral("切削速度计算"));
@@ -47,8 +45,7 @@ void configureApplication()
         QCoreApplication::installTranslator(&qtTexts);
 }
 
-int runCalculator(int argc, char** argv)
-{
+int runCalculator(int argc, char** argv) {
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -16,19 +16,16 @@
 
 namespace {
 
-QString toQString(std::string_view utf8)
-{
+QString toQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
 
-QColor toQColor(runtime::StoredColour colour)
-{
+QColor toQColor(runtime::StoredColour colour) {
     const runtime::Rgb rgb = runtime::toRgb(colour);
     return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-QFont storedFont(double points)
-{
+QFont storedFont(double points) {
     QFont font;
     // The stored font first; elsewhere a Song-style face with the same
     // half-width Latin letters, then whatever Simplified Chinese face there is.
@@ -41,8 +38,7 @@ QFont storedFont(double points)
     return font;
 }
 
-Qt::Alignment toQtAlignment(form1::TextAlignment alignment)
-{
+Qt::Alignment toQtAlignment(form1::TextAlignment alignment) {
     switch (alignment) {
     case form1::TextAlignment::Centre:
         return Qt::AlignHCenter;
@@ -54,8 +50,7 @@ Qt::Alignment toQtAlignment(form1::TextAlignment alignment)
     return Qt::AlignLeft;
 }
 
-QWidget* createWidget(const form1::ControlDefinition& definition, QWidget* parent)
-{
+QWidget* createWidget(const form1::ControlDefinition& definition, QWidget* parent) {
     switch (definition.kind) {
     case form1::ControlKind::TextBox: {
         auto* box = new QLineEdit(toQString(definition.text), parent);
@@ -79,8 +74,7 @@ QWidget* createWidget(const form1::ControlDefinition& definition, QWidget* paren
 
 Form1::Form1(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-{
+                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     const auto& window = form1::kWindow;
     setObjectName(toQString(window.name));
     setWindowTitle(toQString(window.caption));
@@ -105,8 +99,7 @@ Form1::Form1(QWidget* parent)
     connectHandlers();
 }
 
-void Form1::createControls(double dotsPerInch)
-{
+void Form1::createControls(double dotsPerInch) {
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const auto& definition : form1::kControls) {
         QWidget* widget = createWidget(definition, this);
@@ -147,8 +140,7 @@ void Form1::createControls(double dotsPerInch)
         label(caption.label).setBuddy(&textBox(caption.box));
 }
 
-void Form1::connectHandlers()
-{
+void Form1::connectHandlers() {
     connect(&button("cmd1"), &QPushButton::clicked, this, [this] { commands::cmd1_Click(*this); });
     connect(&button("cmd2"), &QPushButton::clicked, this, [this] { commands::cmd2_Click(*this); });
     connect(&button("cmd3"), &QPushButton::clicked, this, [this] { commands::cmd3_Click(*this); });
@@ -158,8 +150,7 @@ void Form1::connectHandlers()
     }
 }
 
-bool Form1::eventFilter(QObject* watched, QEvent* event)
-{
+bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() != QEvent::KeyPress)
         return QWidget::eventFilter(watched, event);
     const auto* keyEvent = static_cast<QKeyEvent*>(event);
@@ -189,8 +180,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event)
     return false; // the box still receives the key
 }
 
-QWidget& Form1::control(std::string_view name) const
-{
+QWidget& Form1::control(std::string_view name) const {
     const auto it = std::find_if(controls_.begin(), controls_.end(),
                                  [name](const Control& c) { return c.name == name; });
     if (it == controls_.end())
@@ -198,20 +188,19 @@ QWidget& Form1::control(std::string_view name) const
     return *it->widget;
 }
 
-QLineEdit& Form1::textBox(std::string_view name) const
-{
+QLineEdit& Form1::textBox(std::string_view name) const {
     return *qobject_cast<QLineEdit*>(&control(name));
 }
 
-QLabel& Form1::label(std::string_view name) const { return *qobject_cast<QLabel*>(&control(name)); }
+QLabel& Form1::label(std::string_view name) const {
+    return *qobject_cast<QLabel*>(&control(name));
+}
 
-QPushButton& Form1::button(std::string_view name) const
-{
+QPushButton& Form1::button(std::string_view name) const {
     return *qobject_cast<QPushButton*>(&control(name));
 }
 
-std::string_view Form1::captionOf(std::string_view boxName) const
-{
+std::string_view Form1::captionOf(std::string_view boxName) const {
     for (const auto& caption : form1::kCaptions) {
         if (caption.box == boxName) {
             for (const auto& definition : form1::kControls) {

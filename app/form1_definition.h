@@ -96,8 +96,7 @@ inline constexpr std::array<Caption, 4> kCaptions{{
 namespace form1 {
 
 // Twips to pixels at a resolution in dots per inch: 15 twips to a pixel at 96.
-constexpr int twipsToPixels(int twips, double dotsPerInch)
-{
+constexpr int twipsToPixels(int twips, double dotsPerInch) {
     const double pixels = twips * dotsPerInch / kTwipsPerInch;
     return static_cast<int>(pixels + 0.5);
 }

@@ -8,8 +8,7 @@
 
 namespace app {
 
-QIcon programIcon()
-{
+QIcon programIcon() {
     QIcon icon;
     icon.addPixmap(QPixmap(kIcon32));
     icon.addPixmap(QPixmap(kIcon16));

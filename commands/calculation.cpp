@@ -14,15 +14,13 @@ constexpr double kThousand = 1000.0;
 // 3.14 as written, not pi: the results must match those users know to the digit.
 constexpr double kCircleFactor = 3.14;
 
-CalculationOutcome failure(ErrorCode code, InputBox box)
-{
+CalculationOutcome failure(ErrorCode code, InputBox box) {
     return CalculationOutcome{{}, CalculationError{code, box}};
 }
 
 } // namespace
 
-CalculationOutcome calculate(const CalculatorInputs& inputs, CalculatorValues& values)
-{
+CalculationOutcome calculate(const CalculatorInputs& inputs, CalculatorValues& values) {
     // Vc * 1000
     const auto vc = runtime::textToDouble(inputs.txt1);
     if (!vc.ok())

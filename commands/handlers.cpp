@@ -14,8 +14,7 @@ namespace {
 
 constexpr char16_t kEnter = 13;
 
-constexpr std::string_view boxName(InputBox box)
-{
+constexpr std::string_view boxName(InputBox box) {
     switch (box) {
     case InputBox::txt1:
         return "txt1";
@@ -31,8 +30,7 @@ constexpr std::string_view boxName(InputBox box)
 
 } // namespace
 
-void cmd1_Click(Form1& form)
-{
+void cmd1_Click(Form1& form) {
     // The texts stay alive for the whole calculation, which reads views of them.
     const QString vc = runtime::textOf(form.textBox("txt1"));
     const QString diameter = runtime::textOf(form.textBox("txt2"));
@@ -54,10 +52,11 @@ void cmd1_Click(Form1& form)
     runtime::moveFocus(form.button("cmd3"));
 }
 
-void cmd2_Click(Form1&) { runtime::endProgram(); }
+void cmd2_Click(Form1&) {
+    runtime::endProgram();
+}
 
-void cmd3_Click(Form1& form)
-{
+void cmd3_Click(Form1& form) {
     runtime::setText(form.textBox("txt1"), u"");
     runtime::setText(form.textBox("txt2"), u"");
     runtime::setText(form.textBox("txt3"), u"");
@@ -65,32 +64,27 @@ void cmd3_Click(Form1& form)
     runtime::moveFocus(form.textBox("txt1"));
 }
 
-void txt1_KeyPress(Form1& form, char16_t& keyAscii)
-{
+void txt1_KeyPress(Form1& form, char16_t& keyAscii) {
     if (keyAscii == kEnter)
         runtime::moveFocus(form.textBox("txt2"));
 }
 
-void txt2_KeyPress(Form1& form, char16_t& keyAscii)
-{
+void txt2_KeyPress(Form1& form, char16_t& keyAscii) {
     if (keyAscii == kEnter)
         runtime::moveFocus(form.textBox("txt3"));
 }
 
-void txt3_KeyPress(Form1& form, char16_t& keyAscii)
-{
+void txt3_KeyPress(Form1& form, char16_t& keyAscii) {
     if (keyAscii == kEnter)
         runtime::moveFocus(form.textBox("txt4"));
 }
 
-void txt4_KeyPress(Form1& form, char16_t& keyAscii)
-{
+void txt4_KeyPress(Form1& form, char16_t& keyAscii) {
     if (keyAscii == kEnter)
         runtime::moveFocus(form.button("cmd1"));
 }
 
-void keyPress(Form1& form, std::string_view boxName, char16_t& keyAscii)
-{
+void keyPress(Form1& form, std::string_view boxName, char16_t& keyAscii) {
     using Handler = void (*)(Form1&, char16_t&);
     struct Binding {
         std::string_view box;

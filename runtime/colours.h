@@ -8,7 +8,9 @@ namespace runtime {
 // colour nn.
 using StoredColour = std::uint32_t;
 
-constexpr StoredColour systemColour(std::uint32_t index) { return 0x80000000u | index; }
+constexpr StoredColour systemColour(std::uint32_t index) {
+    return 0x80000000u | index;
+}
 
 inline constexpr StoredColour kInactiveTitleBar = systemColour(3);
 inline constexpr StoredColour kWindowText = systemColour(8);
@@ -24,8 +26,7 @@ struct Rgb {
 // The colour to paint. System colours take the values they have by default
 // on current desktops of the original platform, since other systems have no
 // such table; an unknown system colour paints black.
-constexpr Rgb toRgb(StoredColour colour)
-{
+constexpr Rgb toRgb(StoredColour colour) {
     if (colour & 0x80000000u) {
         switch (colour & 0xFFu) {
         case 3:

@@ -7,38 +7,45 @@
 
 namespace runtime {
 
-QString textOf(const QLineEdit& box) { return box.text(); }
+QString textOf(const QLineEdit& box) {
+    return box.text();
+}
 
-std::u16string_view viewOf(const QString& text)
-{
+std::u16string_view viewOf(const QString& text) {
     return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-void setText(QLineEdit& box, std::u16string_view text)
-{
+void setText(QLineEdit& box, std::u16string_view text) {
     box.setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
 }
 
-void setCaption(QLabel& label, std::string_view utf8)
-{
+void setCaption(QLabel& label, std::string_view utf8) {
     label.setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
-void moveFocus(QWidget& control) { control.setFocus(Qt::TabFocusReason); }
+void moveFocus(QWidget& control) {
+    control.setFocus(Qt::TabFocusReason);
+    // Also while the window is inactive (just after a message box), when the
+    // focus arrives only once the window is active again.
+    if (auto* box = qobject_cast<QLineEdit*>(&control))
+        box->selectAll();
+}
 
-void reportError(QWidget& window, ErrorCode code, std::string_view boxCaption)
-{
-    const QString message = QStringLiteral("运行时错误 '%1':\n\n%2\n\n请检查“%3”。")
-                                .arg(errorNumber(code))
-                                .arg(QString::fromUtf8(errorMessage(code).data(),
-                                                       static_cast<qsizetype>(errorMessage(code).size())))
-                                .arg(QString::fromUtf8(boxCaption.data(),
-                                                       static_cast<qsizetype>(boxCaption.size())));
+void reportError(QWidget& window, ErrorCode code, std::string_view boxCaption) {
+    const QString message =
+        QStringLiteral("运行时错误 '%1':\n\n%2\n\n请检查“%3”。")
+            .arg(errorNumber(code))
+            .arg(QString::fromUtf8(errorMessage(code).data(),
+                                   static_cast<qsizetype>(errorMessage(code).size())))
+            .arg(QString::fromUtf8(boxCaption.data(), static_cast<qsizetype>(boxCaption.size())));
     QMessageBox box(QMessageBox::Critical, window.windowTitle(), message, QMessageBox::Ok, &window);
     box.setObjectName(QStringLiteral("runtimeError"));
     box.exec();
+    window.activateWindow();
 }
 
-void endProgram() { QCoreApplication::exit(0); }
+void endProgram() {
+    QCoreApplication::exit(0);
+}
 
 } // namespace runtime

@@ -2,8 +2,7 @@
 
 namespace runtime {
 
-std::string_view errorMessage(ErrorCode code)
-{
+std::string_view errorMessage(ErrorCode code) {
     switch (code) {
     case ErrorCode::Overflow:
         return "溢出";

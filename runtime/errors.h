@@ -18,7 +18,9 @@ enum class ErrorCode {
 };
 
 // The error number shown in the report.
-constexpr int errorNumber(ErrorCode code) { return static_cast<int>(code); }
+constexpr int errorNumber(ErrorCode code) {
+    return static_cast<int>(code);
+}
 
 // The error's message, UTF-8, in the program's language.
 std::string_view errorMessage(ErrorCode code);
@@ -26,8 +28,10 @@ std::string_view errorMessage(ErrorCode code);
 // A value or the error that stopped its computation.
 template <typename T> class Result {
 public:
-    Result(T value) : state_(std::move(value)) {}
-    Result(ErrorCode error) : state_(error) {}
+    Result(T value)
+        : state_(std::move(value)) {}
+    Result(ErrorCode error)
+        : state_(error) {}
 
     bool ok() const { return std::holds_alternative<T>(state_); }
     const T& value() const { return std::get<T>(state_); }

@@ -9,8 +9,7 @@ namespace {
 // The general format of to_chars is printf's %g in the "C" locale: fixed or
 // exponent form by the decimal exponent, trailing zeros removed, an exponent
 // of at least two digits. Only the letter's case differs.
-template <typename T> std::string toText(T value, int significantDigits)
-{
+template <typename T> std::string toText(T value, int significantDigits) {
     if (value == 0) // also -0: no minus sign on zero
         return "0";
     char buffer[64];
@@ -26,8 +25,12 @@ template <typename T> std::string toText(T value, int significantDigits)
 
 } // namespace
 
-std::string doubleToText(double value) { return toText(value, 15); }
+std::string doubleToText(double value) {
+    return toText(value, 15);
+}
 
-std::string singleToText(float value) { return toText(value, 7); }
+std::string singleToText(float value) {
+    return toText(value, 7);
+}
 
 } // namespace runtime

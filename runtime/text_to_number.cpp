@@ -11,11 +11,12 @@ namespace {
 
 constexpr char16_t kIdeographicSpace = u'\u3000';
 
-bool isSpace(char16_t c) { return c == u' ' || c == kIdeographicSpace; }
+bool isSpace(char16_t c) {
+    return c == u' ' || c == kIdeographicSpace;
+}
 
 // The ASCII character a number character stands for, or 0 if it is none.
-char numberCharacter(char16_t c)
-{
+char numberCharacter(char16_t c) {
     if (c >= u'0' && c <= u'9')
         return static_cast<char>(c);
     if (c >= u'\uFF10' && c <= u'\uFF19') // full-width digits
@@ -41,12 +42,13 @@ char numberCharacter(char16_t c)
     }
 }
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 } // namespace
 
-Result<double> textToDouble(std::u16string_view text)
-{
+Result<double> textToDouble(std::u16string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && isSpace(text[begin]))
@@ -155,8 +157,7 @@ Result<double> textToDouble(std::u16string_view text)
     return negative ? -value : value;
 }
 
-std::u16string utf8ToUtf16(std::string_view utf8)
-{
+std::u16string utf8ToUtf16(std::string_view utf8) {
     std::u16string out;
     out.reserve(utf8.size());
     const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };

@@ -16,8 +16,7 @@ using runtime::ErrorCode;
 
 namespace {
 
-std::string rowName(std::string name)
-{
+std::string rowName(std::string name) {
     for (char& c : name) {
         if (!std::isalnum(static_cast<unsigned char>(c)))
             c = '_';
@@ -34,12 +33,13 @@ struct ParseCase {
     std::optional<ErrorCode> error;
 };
 
-void PrintTo(const ParseCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const ParseCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class TextToNumber : public testing::TestWithParam<ParseCase> {};
 
-TEST_P(TextToNumber, ReadsOrRejects)
-{
+TEST_P(TextToNumber, ReadsOrRejects) {
     const ParseCase& c = GetParam();
     const auto result = runtime::textToDouble(c.text);
     if (c.error) {
@@ -60,8 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"integer", u"100", 100.0, {}}, ParseCase{"fraction", u"0.1", 0.1, {}},
         ParseCase{"leading_point", u".5", 0.5, {}}, ParseCase{"trailing_point", u"5.", 5.0, {}},
         ParseCase{"plus_sign", u"+7", 7.0, {}}, ParseCase{"minus_sign", u"-2.5", -2.5, {}},
-        ParseCase{"negative_zero", u"-0", -0.0, {}},
-        ParseCase{"exponent", u"2.5e-3", 0.0025, {}}, ParseCase{"upper_exponent", u"1E+2", 100.0, {}},
+        ParseCase{"negative_zero", u"-0", -0.0, {}}, ParseCase{"exponent", u"2.5e-3", 0.0025, {}},
+        ParseCase{"upper_exponent", u"1E+2", 100.0, {}},
         ParseCase{"spaces_around", u"  12  ", 12.0, {}},
         ParseCase{"ideographic_spaces", u"\u300012\u3000", 12.0, {}},
         ParseCase{"correctly_rounded", u"0.30000000000000004441", 0.30000000000000004, {}},
@@ -79,11 +79,16 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"nan", u"nan", 0, kMismatch}, ParseCase{"inf", u"inf", 0, kMismatch},
         ParseCase{"exponent_without_digits", u"1e", 0, kMismatch},
         ParseCase{"only_point", u".", 0, kMismatch}, ParseCase{"inner_space", u"1 2", 0, kMismatch},
-        ParseCase{"two_signs", u"+-1", 0, kMismatch}, ParseCase{"two_points", u"1.2.3", 0, kMismatch},
+        ParseCase{"two_signs", u"+-1", 0, kMismatch},
+        ParseCase{"two_points", u"1.2.3", 0, kMismatch},
         ParseCase{"letters_after", u"12abc", 0, kMismatch}, ParseCase{"tab", u"\t1", 0, kMismatch},
         ParseCase{"zero_width_space", u"1\u200B2", 0, kMismatch},
         ParseCase{"right_to_left_mark", u"\u200F12", 0, kMismatch},
-        ParseCase{"nul_inside", std::u16string(u"1\0" u"2", 3), 0, kMismatch},
+        ParseCase{"nul_inside",
+                  std::u16string(u"1\0"
+                                 u"2",
+                                 3),
+                  0, kMismatch},
         ParseCase{"lone_surrogate", u"1\xD800", 0, kMismatch},
         ParseCase{"emoji", u"1\U0001F600", 0, kMismatch},
         ParseCase{"beyond_double", u"1e400", 0, ErrorCode::Overflow},
@@ -91,8 +96,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"negative_beyond_double", u"-2e308", 0, ErrorCode::Overflow}),
     [](const auto& info) { return rowName(info.param.name); });
 
-TEST(TextToNumber, LongTextsAreReadWhole)
-{
+TEST(TextToNumber, LongTextsAreReadWhole) {
     const std::u16string digits(1 << 20, u'7');
     const auto many = runtime::textToDouble(digits);
     ASSERT_FALSE(many.ok());
@@ -115,12 +119,13 @@ TEST(TextToNumber, LongTextsAreReadWhole)
     EXPECT_EQ(letters.error(), ErrorCode::TypeMismatch);
 }
 
-TEST(Utf8ToUtf16, ReplacesInvalidSequences)
-{
+TEST(Utf8ToUtf16, ReplacesInvalidSequences) {
     EXPECT_EQ(runtime::utf8ToUtf16("12.5"), u"12.5");
     EXPECT_EQ(runtime::utf8ToUtf16("\xE5\x88\x87"), u"\u5207");
     EXPECT_EQ(runtime::utf8ToUtf16("\xF0\x9F\x98\x80"), u"\U0001F600");
-    EXPECT_EQ(runtime::utf8ToUtf16("1\xFF" "2"), u"1\uFFFD2");
+    EXPECT_EQ(runtime::utf8ToUtf16("1\xFF"
+                                   "2"),
+              u"1\uFFFD2");
     EXPECT_EQ(runtime::utf8ToUtf16("\xE5\x88"), u"\uFFFD");       // truncated
     EXPECT_EQ(runtime::utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD"); // overlong
     EXPECT_EQ(runtime::utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");   // surrogate
@@ -128,8 +133,7 @@ TEST(Utf8ToUtf16, ReplacesInvalidSequences)
 
 // ---------------------------------------------------------------- arithmetic
 
-TEST(Arithmetic, FaultsAreErrors)
-{
+TEST(Arithmetic, FaultsAreErrors) {
     const double big = std::numeric_limits<double>::max();
     EXPECT_EQ(runtime::multiply(big, 2.0).error(), ErrorCode::Overflow);
     EXPECT_EQ(runtime::multiply(1e-300, 1e-300).value(), 0.0); // underflow is no fault
@@ -140,8 +144,7 @@ TEST(Arithmetic, FaultsAreErrors)
     EXPECT_EQ(runtime::divide(1e-320, 1e10).value(), 0.0);
 }
 
-TEST(Arithmetic, NarrowsToNearestSingleWithinRange)
-{
+TEST(Arithmetic, NarrowsToNearestSingleWithinRange) {
     const double largest = std::numeric_limits<float>::max();
     EXPECT_EQ(runtime::narrowToSingle(largest).value(), std::numeric_limits<float>::max());
     EXPECT_EQ(runtime::narrowToSingle(-largest).value(), -std::numeric_limits<float>::max());
@@ -156,12 +159,13 @@ struct RoundCase {
     double rounded;
 };
 
-void PrintTo(const RoundCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const RoundCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class RoundDouble : public testing::TestWithParam<RoundCase> {};
 
-TEST_P(RoundDouble, ToThreePlacesHalfToEven)
-{
+TEST_P(RoundDouble, ToThreePlacesHalfToEven) {
     EXPECT_EQ(runtime::roundTo3Places(GetParam().value), GetParam().rounded);
 }
 
@@ -175,8 +179,7 @@ INSTANTIATE_TEST_SUITE_P(Values, RoundDouble,
                                          RoundCase{"huge_stays", 1e306, 1e306}),
                          [](const auto& info) { return rowName(info.param.name); });
 
-TEST(RoundSingle, ToThreePlacesHalfToEvenInSingle)
-{
+TEST(RoundSingle, ToThreePlacesHalfToEvenInSingle) {
     EXPECT_EQ(runtime::roundTo3Places(0.0625f), 0.062f);
     EXPECT_EQ(runtime::roundTo3Places(1273.8853759765625f), 1273.885f);
     // 12738.8535 rounds to 12738.854, whose nearest single is the value itself.
@@ -194,12 +197,13 @@ struct TextCase {
     const char* text;
 };
 
-void PrintTo(const TextCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const TextCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class NumberText : public testing::TestWithParam<TextCase> {};
 
-TEST_P(NumberText, Writes)
-{
+TEST_P(NumberText, Writes) {
     const TextCase& c = GetParam();
     EXPECT_EQ(c.single ? runtime::singleToText(static_cast<float>(c.value))
                        : runtime::doubleToText(c.value),
@@ -237,12 +241,13 @@ struct CalculateCase {
     InputBox box = InputBox::txt1;
 };
 
-void PrintTo(const CalculateCase& c, std::ostream* os) { *os << c.name; }
+void PrintTo(const CalculateCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Calculate : public testing::TestWithParam<CalculateCase> {};
 
-TEST_P(Calculate, ShowsResultOrError)
-{
+TEST_P(Calculate, ShowsResultOrError) {
     const CalculateCase& c = GetParam();
     commands::CalculatorValues values;
     const auto outcome = commands::calculate({c.vc, c.diameter, c.feedPerTooth, c.edges}, values);
@@ -276,8 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
                       "  S=1.01423992859751E+17\n   F=1.01424E+17"},
         CalculateCase{"single_exponent_only", u"3000", u"0.01", u"1", u"1000",
                       "  S=95541401.274\n   F=9.55414E+10"},
-        CalculateCase{"full_width_input", u"\uFF11\uFF10\uFF10", u"\uFF11\uFF10", u"\uFF10\u3002\uFF11",
-                      u"\uFF14", "  S=3184.713\n   F=1273.885"},
+        CalculateCase{"full_width_input", u"\uFF11\uFF10\uFF10", u"\uFF11\uFF10",
+                      u"\uFF10\u3002\uFF11", u"\uFF14", "  S=3184.713\n   F=1273.885"},
         CalculateCase{"empty_speed", u"", u"10", u"0.1", u"1", "", ErrorCode::TypeMismatch,
                       InputBox::txt1},
         CalculateCase{"empty_diameter", u"100", u"", u"0.1", u"1", "", ErrorCode::TypeMismatch,
@@ -298,12 +303,12 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCode::Overflow, InputBox::txt2},
         CalculateCase{"edges_times_feed_overflows", u"100", u"10", u"1e300", u"1e300", "",
                       ErrorCode::Overflow, InputBox::txt3},
-        CalculateCase{"feed_beyond_double", u"1e200", u"1", u"1e200", u"1", "",
-                      ErrorCode::Overflow, InputBox::txt3},
+        CalculateCase{"feed_beyond_double", u"1e200", u"1", u"1e200", u"1", "", ErrorCode::Overflow,
+                      InputBox::txt3},
         CalculateCase{"feed_beyond_single", u"1e30", u"1", u"1e10", u"1", "", ErrorCode::Overflow,
                       InputBox::txt3},
-        CalculateCase{"input_beyond_double", u"1e400", u"10", u"0.1", u"1", "",
-                      ErrorCode::Overflow, InputBox::txt1},
+        CalculateCase{"input_beyond_double", u"1e400", u"10", u"0.1", u"1", "", ErrorCode::Overflow,
+                      InputBox::txt1},
         // The order of the steps decides which error shows first.
         CalculateCase{"speed_checked_before_diameter", u"abc", u"0", u"0.1", u"1", "",
                       ErrorCode::TypeMismatch, InputBox::txt1},
@@ -313,8 +318,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ErrorCode::TypeMismatch, InputBox::txt3}),
     [](const auto& info) { return rowName(info.param.name); });
 
-TEST(CalculateValues, KeepsSpindleSpeedOnceComputed)
-{
+TEST(CalculateValues, KeepsSpindleSpeedOnceComputed) {
     commands::CalculatorValues values;
     EXPECT_FALSE(values.S.has_value());
     EXPECT_EQ(values.F, 0.0f);
@@ -332,8 +336,7 @@ TEST(CalculateValues, KeepsSpindleSpeedOnceComputed)
     EXPECT_EQ(values.F, previousFeed);
 }
 
-TEST(CalculateValues, EarlierFaultsLeaveNoTrace)
-{
+TEST(CalculateValues, EarlierFaultsLeaveNoTrace) {
     commands::CalculatorValues values;
     commands::calculate({u"1e300", u"1e-300", u"1", u"1"}, values);
     commands::calculate({u"100", u"0", u"1", u"1"}, values);
