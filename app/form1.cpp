@@ -73,7 +73,7 @@ QWidget* createWidget(const form1::ControlDefinition& definition, QWidget* paren
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     const auto& window = form1::kWindow;
     setObjectName(toQString(window.name));
@@ -159,7 +159,7 @@ bool Form1::eventFilter(QObject* watched, QEvent* event) {
     if (auto* pushButton = qobject_cast<QPushButton*>(watched)) {
         // Enter clicks a focused button, as Space does, without making any
         // button the window's default.
-        if (isEnter && keyEvent->modifiers() == Qt::NoModifier) {
+        if (isEnter && (keyEvent->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
             pushButton->click();
             return true;
         }
