@@ -96,21 +96,30 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"negative_beyond_double", u"-2e308", 0, ErrorCode::Overflow}),
     [](const auto& info) { return rowName(info.param.name); });
 
+// head, then count copies of fill, then tail.
+std::u16string padded(std::u16string_view head, char16_t fill, std::size_t count,
+                      std::u16string_view tail = {}) {
+    std::u16string text(head);
+    text.append(count, fill);
+    text.append(tail);
+    return text;
+}
+
 TEST(TextToNumber, LongTextsAreReadWhole) {
     const std::u16string digits(1 << 20, u'7');
     const auto many = runtime::textToDouble(digits);
     ASSERT_FALSE(many.ok());
     EXPECT_EQ(many.error(), ErrorCode::Overflow);
 
-    const auto oneAndZeros = runtime::textToDouble(u"1" + std::u16string(1'000'000, u'0'));
+    const auto oneAndZeros = runtime::textToDouble(padded(u"1", u'0', 1'000'000));
     ASSERT_FALSE(oneAndZeros.ok());
     EXPECT_EQ(oneAndZeros.error(), ErrorCode::Overflow);
 
-    const auto tiny = runtime::textToDouble(u"0." + std::u16string(1'000'000, u'0') + u"1");
+    const auto tiny = runtime::textToDouble(padded(u"0.", u'0', 1'000'000, u"1"));
     ASSERT_TRUE(tiny.ok());
     EXPECT_EQ(tiny.value(), 0.0);
 
-    const auto longFraction = runtime::textToDouble(u"2." + std::u16string(1'000'000, u'0'));
+    const auto longFraction = runtime::textToDouble(padded(u"2.", u'0', 1'000'000));
     ASSERT_TRUE(longFraction.ok());
     EXPECT_EQ(longFraction.value(), 2.0);
 
