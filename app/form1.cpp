@@ -4,10 +4,12 @@
 #include "app/window_icon.h"
 #include "commands/handlers.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <algorithm>
@@ -73,8 +75,9 @@ QWidget* createWidget(const form1::ControlDefinition& definition, QWidget* paren
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint) {
     const auto& window = form1::kWindow;
     setObjectName(toQString(window.name));
     setWindowTitle(toQString(window.caption));
@@ -96,7 +99,24 @@ Form1::Form1(QWidget* parent)
                 form1::twipsToPixels(window.clientHeight, dotsPerInch));
 
     createControls(dotsPerInch);
+    makeResultCopyable(label("lab1"));
     connectHandlers();
+}
+
+void Form1::makeResultCopyable(QLabel& result) {
+    // Selectable with the mouse for copying a part, yet never in the tab
+    // order: the keyboard cycle stays as stored.
+    result.setTextInteractionFlags(Qt::TextSelectableByMouse);
+    result.setFocusPolicy(Qt::NoFocus);
+    result.setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(&result, &QLabel::customContextMenuRequested, this, [&result](const QPoint& at) {
+        QMenu menu(&result);
+        QAction* copy = menu.addAction(QStringLiteral("复制"));
+        copy->setEnabled(!result.text().isEmpty());
+        connect(copy, &QAction::triggered, &result,
+                [&result] { QGuiApplication::clipboard()->setText(result.text()); });
+        menu.exec(result.mapToGlobal(at));
+    });
 }
 
 void Form1::createControls(double dotsPerInch) {

@@ -36,6 +36,7 @@ private:
     };
 
     void createControls(double dotsPerInch);
+    void makeResultCopyable(QLabel& result);
     void connectHandlers();
     QWidget& control(std::string_view name) const;
 

@@ -21,12 +21,13 @@ struct EnterKey {
 const EnterKey kMainEnter{Qt::Key_Return, Qt::NoModifier};
 const EnterKey kKeypadEnter{Qt::Key_Enter, Qt::KeypadModifier};
 
-void press(const EnterKey& enter)
-{
+void press(const EnterKey& enter) {
     QTest::keyClick(QApplication::focusWidget(), enter.key, enter.modifiers);
 }
 
-void type(const char* text) { QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text)); }
+void type(const char* text) {
+    QTest::keyClicks(QApplication::focusWidget(), QString::fromUtf8(text));
+}
 
 } // namespace
 
@@ -55,15 +56,13 @@ private:
     std::unique_ptr<Form1> window;
 };
 
-void KeyboardTests::wholeCycleFromTheKeyboard_data()
-{
+void KeyboardTests::wholeCycleFromTheKeyboard_data() {
     QTest::addColumn<bool>("keypad");
     QTest::newRow("main Enter") << false;
     QTest::newRow("keypad Enter") << true;
 }
 
-void KeyboardTests::wholeCycleFromTheKeyboard()
-{
+void KeyboardTests::wholeCycleFromTheKeyboard() {
     QFETCH(bool, keypad);
     const EnterKey& enter = keypad ? kKeypadEnter : kMainEnter;
 
@@ -77,7 +76,8 @@ void KeyboardTests::wholeCycleFromTheKeyboard()
         QCOMPARE(focusedName(), QStringLiteral("txt4"));
         press(enter); // txt4 keeps its 1
         QCOMPARE(focusedName(), QStringLiteral("cmd1"));
-        QCOMPARE(window->label("lab1").text(), round == 0 ? QString() : QStringLiteral("  S=764.331\n   F=191.083"));
+        QCOMPARE(window->label("lab1").text(),
+                 round == 0 ? QString() : QStringLiteral("  S=764.331\n   F=191.083"));
         press(enter);
 
         QCOMPARE(box("txt1").text(), QStringLiteral("120"));
@@ -97,14 +97,14 @@ void KeyboardTests::wholeCycleFromTheKeyboard()
     }
 }
 
-void KeyboardTests::enterInEachBox_data()
-{
+void KeyboardTests::enterInEachBox_data() {
     QTest::addColumn<QString>("from");
     QTest::addColumn<QString>("to");
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("keypad");
 
-    const char* const path[][2] = {{"txt1", "txt2"}, {"txt2", "txt3"}, {"txt3", "txt4"}, {"txt4", "cmd1"}};
+    const char* const path[][2] = {
+        {"txt1", "txt2"}, {"txt2", "txt3"}, {"txt3", "txt4"}, {"txt4", "cmd1"}};
     for (const auto& step : path) {
         for (const char* text : {"", "abc", "0.25"}) {
             for (bool keypad : {false, true}) {
@@ -115,8 +115,7 @@ void KeyboardTests::enterInEachBox_data()
     }
 }
 
-void KeyboardTests::enterInEachBox()
-{
+void KeyboardTests::enterInEachBox() {
     QFETCH(QString, from);
     QFETCH(QString, to);
     QFETCH(QString, text);
@@ -131,7 +130,7 @@ void KeyboardTests::enterInEachBox()
     press(keypad ? kKeypadEnter : kMainEnter);
 
     QCOMPARE(focusedName(), to);
-    QCOMPARE(source.text(), text); // neither checked nor changed
+    QCOMPARE(source.text(), text);                     // neither checked nor changed
     QCOMPARE(window->label("lab1").text(), QString()); // Enter in txt4 does not calculate
     if (to.startsWith(QStringLiteral("txt"))) {
         QCOMPARE(box(to.toLatin1().constData()).selectedText(), QStringLiteral("99"));
@@ -140,8 +139,7 @@ void KeyboardTests::enterInEachBox()
     }
 }
 
-void KeyboardTests::otherKeysReachTheBox()
-{
+void KeyboardTests::otherKeysReachTheBox() {
     type("1.5");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
@@ -150,22 +148,22 @@ void KeyboardTests::otherKeysReachTheBox()
     QCOMPARE(focusedName(), QStringLiteral("txt1"));
 }
 
-void KeyboardTests::enterAndSpaceClickEachButton_data()
-{
+void KeyboardTests::enterAndSpaceClickEachButton_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<int>("key");
     QTest::addColumn<int>("modifiers");
 
     for (const char* button : {"cmd1", "cmd3"}) {
-        QTest::addRow("%s Enter", button) << qs(button) << int(Qt::Key_Return) << int(Qt::NoModifier);
+        QTest::addRow("%s Enter", button)
+            << qs(button) << int(Qt::Key_Return) << int(Qt::NoModifier);
         QTest::addRow("%s keypad Enter", button)
             << qs(button) << int(Qt::Key_Enter) << int(Qt::KeypadModifier);
-        QTest::addRow("%s Space", button) << qs(button) << int(Qt::Key_Space) << int(Qt::NoModifier);
+        QTest::addRow("%s Space", button)
+            << qs(button) << int(Qt::Key_Space) << int(Qt::NoModifier);
     }
 }
 
-void KeyboardTests::enterAndSpaceClickEachButton()
-{
+void KeyboardTests::enterAndSpaceClickEachButton() {
     QFETCH(QString, button);
     QFETCH(int, key);
     QFETCH(int, modifiers);
@@ -190,8 +188,7 @@ void KeyboardTests::enterAndSpaceClickEachButton()
         QVERIFY(!each->isDefault());
 }
 
-void KeyboardTests::clearTwice()
-{
+void KeyboardTests::clearTwice() {
     typeInto(box("txt1"), QStringLiteral("100"));
     typeInto(box("txt4"), QStringLiteral("4"));
     window->button("cmd3").click();
@@ -204,8 +201,7 @@ void KeyboardTests::clearTwice()
     QVERIFY(!window->values().S.has_value()); // Clear leaves S and F alone
 }
 
-void KeyboardTests::errorLeavesTheCycleUsable()
-{
+void KeyboardTests::errorLeavesTheCycleUsable() {
     type("120");
     press(kMainEnter);
     press(kMainEnter); // txt2 left empty
@@ -231,8 +227,7 @@ void KeyboardTests::errorLeavesTheCycleUsable()
     QCOMPARE(focusedName(), QStringLiteral("cmd3"));
 }
 
-void KeyboardTests::exitEndsTheProgram_data()
-{
+void KeyboardTests::exitEndsTheProgram_data() {
     QTest::addColumn<QString>("how");
     QTest::newRow("Exit by Enter") << "exit-enter";
     QTest::newRow("Exit by Space") << "exit-space";
@@ -240,8 +235,7 @@ void KeyboardTests::exitEndsTheProgram_data()
     QTest::newRow("close the window") << "close";
 }
 
-void KeyboardTests::exitEndsTheProgram()
-{
+void KeyboardTests::exitEndsTheProgram() {
     QFETCH(QString, how);
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
@@ -256,8 +250,7 @@ void KeyboardTests::exitEndsTheProgram()
 
 // A program of its own, run by exitEndsTheProgram: a filled window that the
 // user ends the way the argument names. Anything that runs after that says so.
-static int runChild(int argc, char** argv, const char* how)
-{
+static int runChild(int argc, char** argv, const char* how) {
     QApplication application(argc, argv);
     app::configureApplication();
     Form1 window;
@@ -290,8 +283,7 @@ static int runChild(int argc, char** argv, const char* how)
     return application.exec();
 }
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return runChild(argc, argv, argv[2]);
     QApplication application(argc, argv);

@@ -85,4 +85,44 @@ inline void typeInto(QLineEdit& box, const QString& text) {
         box.insert(text); // as an input method commits its text
 }
 
+// Fills the boxes and clicks Calculate.
+inline void fillAndCalculate(Form1& window, const char* vc, const char* d, const char* fz,
+                             const char* z) {
+    typeInto(window.textBox("txt1"), QString::fromUtf8(vc));
+    typeInto(window.textBox("txt2"), QString::fromUtf8(d));
+    typeInto(window.textBox("txt3"), QString::fromUtf8(fz));
+    typeInto(window.textBox("txt4"), QString::fromUtf8(z));
+    window.button("cmd1").click();
+}
+
+// The first line of a control's text whose glyphs would not lie wholly inside
+// the control, or an empty text if all fit. Boxes are checked with a typical
+// input, since longer ones scroll.
+inline QString clippedLine(const QWidget& control) {
+    QString text;
+    bool centredVertically = true;
+    if (auto* label = qobject_cast<const QLabel*>(&control)) {
+        text = label->text();
+        centredVertically = false;
+    } else if (auto* button = qobject_cast<const QPushButton*>(&control)) {
+        text = button->text();
+    } else if (qobject_cast<const QLineEdit*>(&control)) {
+        text = QStringLiteral("0.25");
+    }
+    if (text.isEmpty())
+        return {};
+    const QRect room = control.contentsRect();
+    const QFontMetrics metrics = control.fontMetrics();
+    int baseline = room.top() + metrics.ascent();
+    if (centredVertically)
+        baseline = room.center().y() + (metrics.ascent() - metrics.descent()) / 2;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QRect ink = metrics.tightBoundingRect(line).translated(room.left(), baseline);
+        if (ink.width() > room.width() || ink.top() < 0 || ink.bottom() >= control.height())
+            return line;
+        baseline += metrics.lineSpacing();
+    }
+    return {};
+}
+
 } // namespace testing_support

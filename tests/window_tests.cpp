@@ -4,6 +4,8 @@
 #include "window_fixture.h"
 
 #include <QAccessible>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontInfo>
 #include <QMenu>
 #include <QSignalSpy>
@@ -34,6 +36,7 @@ private slots:
     void errorDismissKeys();
     void accessibleNames();
     void qtTextsInChinese();
+    void resultCanBeCopied();
 
 private:
     QLineEdit& box(const char* name) { return window->textBox(name); }
@@ -121,38 +124,10 @@ void WindowTests::controlsAtStoredPlaces() {
 }
 
 void WindowTests::captionsFitTheirRectangles() {
-    // A two-line result as wide as ordinary inputs make it.
-    typeInto(box("txt1"), QStringLiteral("300"));
-    typeInto(box("txt2"), QStringLiteral("6"));
-    typeInto(box("txt3"), QStringLiteral("0.2"));
-    typeInto(box("txt4"), QStringLiteral("4"));
-    window->button("cmd1").click();
-
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        QString text;
-        QRect room = control->contentsRect();
-        if (auto* label = qobject_cast<QLabel*>(control))
-            text = label->text();
-        else if (auto* button = qobject_cast<QPushButton*>(control))
-            text = button->text();
-        else if (qobject_cast<QLineEdit*>(control))
-            text = QStringLiteral("0.25"); // a typical input; longer ones scroll
-        if (text.isEmpty())
-            continue;
-        // The glyphs' ink must lie inside the control, line by line.
-        const QFontMetrics metrics = control->fontMetrics();
-        const QStringList lines = text.split(QLatin1Char('\n'));
-        int baseline = room.top() + metrics.ascent();
-        if (!qobject_cast<QLabel*>(control)) // buttons and boxes centre vertically
-            baseline = room.center().y() + (metrics.ascent() - metrics.descent()) / 2;
-        for (const QString& line : lines) {
-            const QRect ink = metrics.tightBoundingRect(line).translated(room.left(), baseline);
-            QVERIFY2(ink.width() <= room.width() && ink.top() >= 0 &&
-                         ink.bottom() <= control->height(),
-                     qPrintable(control->objectName() + QStringLiteral(": ") + line));
-            baseline += metrics.lineSpacing();
-        }
-    }
+    fillAndCalculate(*window, "300", "6", "0.2", "4"); // a result as wide as ordinary inputs make
+    for (QWidget* control : window->findChildren<QWidget*>())
+        QVERIFY2(clippedLine(*control).isEmpty(),
+                 qPrintable(control->objectName() + QStringLiteral(": ") + clippedLine(*control)));
 }
 
 void WindowTests::coloursAsStored() {
@@ -424,6 +399,38 @@ void WindowTests::qtTextsInChinese() {
     const auto shown = dismissNextMessageWith(Qt::Key_Escape);
     window->button("cmd1").click();
     QCOMPARE(shown->buttons, QStringList{qs("确定")});
+}
+
+void WindowTests::resultCanBeCopied() {
+    fillAndCalculate(*window, "100", "10", "0.1", "4");
+    QLabel& result = window->label("lab1");
+    QVERIFY(result.textInteractionFlags() & Qt::TextSelectableByMouse);
+    QCOMPARE(result.focusPolicy(), Qt::NoFocus);
+
+    // The context menu's 复制 copies the whole result.
+    QGuiApplication::clipboard()->clear();
+    QStringList items;
+    auto* poll = new QTimer(this);
+    connect(poll, &QTimer::timeout, poll, [poll, &items] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        poll->deleteLater();
+        for (QAction* action : menu->actions())
+            items << action->text();
+        menu->actions().first()->trigger();
+        menu->close();
+    });
+    poll->start(5);
+    QContextMenuEvent request(QContextMenuEvent::Mouse, QPoint(10, 10),
+                              result.mapToGlobal(QPoint(10, 10)));
+    QApplication::sendEvent(&result, &request);
+    QCOMPARE(items, QStringList{qs("复制")});
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("  S=3184.713\n   F=1273.885"));
+
+    // Clicking the result leaves the focus where it was.
+    QTest::mouseClick(&result, Qt::LeftButton);
+    QCOMPARE(focusedName(), QStringLiteral("cmd3"));
 }
 
 QTEST_MAIN(WindowTests)
