@@ -14,19 +14,37 @@ namespace {
 
 QtMessageHandler previousHandler = nullptr;
 
-// The toolkit ends the process with abort() when it finds no display; turn
-// that into a clear message and an ordinary failure status.
+[[noreturn]] void failWithoutDisplay() {
+    std::fprintf(stderr,
+                 "cutting-speed: 无法打开窗口：没有可用的图形显示。\n"
+                 "cutting-speed: cannot open the window: no graphical display could be reached "
+                 "(check DISPLAY or WAYLAND_DISPLAY).\n");
+    std::fflush(stderr);
+    std::_Exit(EXIT_FAILURE);
+}
+
+// The toolkit ends the process with abort() when it cannot reach the display
+// it was given; turn that into the same clear message and a failure status.
 void startupMessageHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-    if (type == QtFatalMsg) {
-        std::fprintf(stderr,
-                     "cutting-speed: 无法打开窗口 (cannot open the window): %s\n"
-                     "A graphical display is needed: check DISPLAY or WAYLAND_DISPLAY.\n",
-                     qPrintable(text));
-        std::fflush(stderr);
-        std::_Exit(EXIT_FAILURE);
-    }
+    if (type == QtFatalMsg)
+        failWithoutDisplay();
+    const bool platformNoise =
+        (context.category && qstrncmp(context.category, "qt.qpa.", 7) == 0) ||
+        text.startsWith(QLatin1String("qt.qpa."));
+    if (platformNoise)
+        return; // said more plainly by the message above, if start-up fails
     if (previousHandler)
         previousHandler(type, context, text);
+}
+
+bool displayConfigured() {
+#if defined(Q_OS_LINUX) || defined(Q_OS_FREEBSD)
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") ||
+           !qEnvironmentVariableIsEmpty("DISPLAY") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return true;
+#endif
 }
 
 } // namespace
@@ -46,6 +64,8 @@ void configureApplication() {
 }
 
 int runCalculator(int argc, char** argv) {
+    if (!displayConfigured())
+        failWithoutDisplay();
     previousHandler = qInstallMessageHandler(startupMessageHandler);
     QApplication application(argc, argv);
     qInstallMessageHandler(previousHandler);

@@ -35,38 +35,41 @@ inline QString focusedName() {
     return focused ? focused->objectName() : QStringLiteral("<none>");
 }
 
-// What a message box showed before the test dismissed it.
+// What a message box showed before the test dismissed it. Watching stops
+// when the last copy of the returned pointer goes, so a box that never came
+// cannot leave a watcher behind for a later test.
 struct Message {
     bool shown = false;
     QString title;
     QString text;
     QStringList buttons;
+    std::unique_ptr<QTimer> poll = std::make_unique<QTimer>();
 };
 
 // Dismisses the next modal message box with a key, as a user would, and
 // records what it said. Call before the action that opens the box.
 inline std::shared_ptr<Message> dismissNextMessageWith(Qt::Key key) {
     auto message = std::make_shared<Message>();
-    auto* poll = new QTimer;
+    QTimer* poll = message->poll.get();
     poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, poll, [poll, message, key] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box || !box->isVisible())
-            return;
-        poll->stop();
-        poll->deleteLater();
-        message->shown = true;
-        message->title = box->windowTitle();
-        message->text = box->text();
-        for (QAbstractButton* button : box->buttons())
-            message->buttons << button->text();
-        QWidget* target = QApplication::focusWidget();
-        if (!target || !box->isAncestorOf(target))
-            target = box;
-        QTest::keyClick(target, key);
-    });
+    QObject::connect(poll, &QTimer::timeout, poll,
+                     [poll, weak = std::weak_ptr<Message>(message), key] {
+                         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+                         const auto message = weak.lock();
+                         if (!message || !box || !box->isVisible())
+                             return;
+                         poll->stop();
+                         message->shown = true;
+                         message->title = box->windowTitle();
+                         message->text = box->text();
+                         for (QAbstractButton* button : box->buttons())
+                             message->buttons << button->text();
+                         QWidget* target = QApplication::focusWidget();
+                         if (!target || !box->isAncestorOf(target))
+                             target = box;
+                         QTest::keyClick(target, key);
+                     });
     poll->start();
-    QTimer::singleShot(5000, poll, &QObject::deleteLater); // no box came: stop looking
     return message;
 }
 
