@@ -87,8 +87,7 @@ void HostileInputTests::hugePastes_data() {
         << "txt4" << QStringLiteral("1.") + QString(1'000'000, QLatin1Char('0')) << 0
         << "  S=3184.713\n   F=318.471";
     QTest::newRow("a document")
-        << "txt1" << QStringLiteral("切削参数表\n100 m/min\t10 mm\r\n").repeated(20000) << 13
-        << "";
+        << "txt1" << QStringLiteral("切削参数表\n100 m/min\t10 mm\r\n").repeated(20000) << 13 << "";
 }
 
 void HostileInputTests::hugePastes() {

@@ -30,8 +30,7 @@ struct Image {
     std::vector<std::uint8_t> pixels; // palette indexes, row by row
 };
 
-std::vector<std::string> quotedStrings(const std::string& text)
-{
+std::vector<std::string> quotedStrings(const std::string& text) {
     std::vector<std::string> strings;
     std::size_t pos = 0;
     while ((pos = text.find('"', pos)) != std::string::npos) {
@@ -44,8 +43,7 @@ std::vector<std::string> quotedStrings(const std::string& text)
     return strings;
 }
 
-Image readXpm(const std::string& path)
-{
+Image readXpm(const std::string& path) {
     std::ifstream in(path);
     if (!in)
         throw std::runtime_error("cannot read " + path);
@@ -98,8 +96,7 @@ Image readXpm(const std::string& path)
 
 // Nearest neighbour: each output pixel takes the colour of the source pixel
 // it falls in, so the artwork keeps its hard edges at any size.
-Image scaled(const Image& image, int size)
-{
+Image scaled(const Image& image, int size) {
     if (image.width != image.height || size < 1)
         throw std::runtime_error("only square images scale");
     Image out;
@@ -117,8 +114,7 @@ Image scaled(const Image& image, int size)
 
 // --- PNG: 8-bit palette image, stored (uncompressed) deflate blocks.
 
-std::uint32_t crc32(const std::string& bytes)
-{
+std::uint32_t crc32(const std::string& bytes) {
     static const std::array<std::uint32_t, 256> table = [] {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t n = 0; n < 256; ++n) {
@@ -135,28 +131,24 @@ std::uint32_t crc32(const std::string& bytes)
     return c ^ 0xFFFFFFFFu;
 }
 
-void putBigEndian(std::string& out, std::uint32_t value)
-{
+void putBigEndian(std::string& out, std::uint32_t value) {
     for (int shift = 24; shift >= 0; shift -= 8)
         out.push_back(static_cast<char>((value >> shift) & 0xFF));
 }
 
-void putLittleEndian(std::string& out, std::uint32_t value, int bytes)
-{
+void putLittleEndian(std::string& out, std::uint32_t value, int bytes) {
     for (int i = 0; i < bytes; ++i)
         out.push_back(static_cast<char>((value >> (8 * i)) & 0xFF));
 }
 
-void chunk(std::string& png, const char* type, const std::string& data)
-{
+void chunk(std::string& png, const char* type, const std::string& data) {
     putBigEndian(png, static_cast<std::uint32_t>(data.size()));
     const std::string typed = std::string(type, 4) + data;
     png += typed;
     putBigEndian(png, crc32(typed));
 }
 
-std::string zlibStored(const std::string& raw)
-{
+std::string zlibStored(const std::string& raw) {
     std::string out("\x78\x01", 2);
     std::size_t pos = 0;
     do {
@@ -177,8 +169,7 @@ std::string zlibStored(const std::string& raw)
     return out;
 }
 
-std::string png(const Image& image)
-{
+std::string png(const Image& image) {
     std::string out("\x89PNG\r\n\x1a\n", 8);
     std::string header;
     putBigEndian(header, static_cast<std::uint32_t>(image.width));
@@ -206,8 +197,7 @@ std::string png(const Image& image)
 
 // --- ICO: 32-bit BMP entries with their AND masks.
 
-std::string bmpEntry(const Image& image)
-{
+std::string bmpEntry(const Image& image) {
     std::string out;
     putLittleEndian(out, 40, 4);
     putLittleEndian(out, static_cast<std::uint32_t>(image.width), 4);
@@ -216,9 +206,9 @@ std::string bmpEntry(const Image& image)
     putLittleEndian(out, 32, 2);
     putLittleEndian(out, 0, 4);
     const int maskStride = ((image.width + 31) / 32) * 4;
-    putLittleEndian(out, static_cast<std::uint32_t>(image.width * image.height * 4 +
-                                                    maskStride * image.height),
-                    4);
+    putLittleEndian(
+        out, static_cast<std::uint32_t>(image.width * image.height * 4 + maskStride * image.height),
+        4);
     for (int i = 0; i < 4; ++i)
         putLittleEndian(out, 0, 4);
     for (int y = image.height - 1; y >= 0; --y) {
@@ -241,8 +231,7 @@ std::string bmpEntry(const Image& image)
     return out;
 }
 
-std::string ico(const std::vector<Image>& images)
-{
+std::string ico(const std::vector<Image>& images) {
     std::string out;
     putLittleEndian(out, 0, 2);
     putLittleEndian(out, 1, 2); // icon
@@ -267,8 +256,7 @@ std::string ico(const std::vector<Image>& images)
     return out;
 }
 
-void write(const std::string& path, const std::string& bytes)
-{
+void write(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     if (!out)
@@ -277,8 +265,7 @@ void write(const std::string& path, const std::string& bytes)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     try {
         const std::string command = argc > 1 ? argv[1] : "";
         if (command == "png" && argc == 5) {

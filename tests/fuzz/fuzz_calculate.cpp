@@ -67,7 +67,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         require(lineFeed != std::string::npos, "result has no line feed");
         require(text.find('\r') == std::string::npos, "result has a carriage return");
         require(text.compare(lineFeed + 1, 5, "   F=") == 0, "second line does not begin with F");
-        require(isNumberText(std::string_view(text).substr(4, lineFeed - 4)), "S is no number text");
+        require(isNumberText(std::string_view(text).substr(4, lineFeed - 4)),
+                "S is no number text");
         require(isNumberText(std::string_view(text).substr(lineFeed + 6)), "F is no number text");
         require(values.S.has_value(), "S not stored");
         for (const auto& each : texts)
