@@ -6,7 +6,10 @@
 //   rss   its resident memory once it shows the key.
 // Prints the medians and the ratio of ours to the bare window's. Not a test.
 //
-//   startup_probe [--runs N] [--warmup N] <calculator> <bare-window>
+//   startup_probe [--runs N] [--warmup N] <calculator>... <bare-window>
+//
+// Several calculators may be given, to compare builds in one run; ratios are
+// of the first to the bare window.
 
 #include <xcb/xcb.h>
 #include <xcb/xtest.h>
@@ -247,8 +250,9 @@ int main(int argc, char** argv) {
         else
             programs.push_back(argv[i]);
     }
-    if (programs.size() != 2 || runs < 1) {
-        std::fprintf(stderr, "usage: startup_probe [--runs N] [--warmup N] <calculator> <bare>\n");
+    if (programs.size() < 2 || runs < 1) {
+        std::fprintf(stderr,
+                     "usage: startup_probe [--runs N] [--warmup N] <calculator>... <bare>\n");
         return 2;
     }
 
@@ -260,37 +264,54 @@ int main(int argc, char** argv) {
     int status = 0;
     try {
         Probe probe;
-        // Where each program shows a typed key: the first box; the label.
-        const Region watched[2] = {{112, 32, 81, 33}, {16, 16, 270, 40}};
-        std::vector<Sample> samples[2];
+        const std::size_t bare = programs.size() - 1;
+        // Where each program shows a typed key: the calculator's first box;
+        // the bare window's label.
+        const auto watched = [&](std::size_t which) {
+            return which == bare ? Region{16, 16, 270, 40} : Region{112, 32, 81, 33};
+        };
+        std::vector<std::vector<Sample>> samples(programs.size());
         for (int run = 0; run < warmUp + runs; ++run) {
-            for (int which = 0; which < 2; ++which) {
-                const Sample sample = probe.measure(programs[which], watched[which]);
+            for (std::size_t which = 0; which < programs.size(); ++which) {
+                const Sample sample = probe.measure(programs[which], watched(which));
                 if (run >= warmUp)
                     samples[which].push_back(sample);
             }
         }
-        const auto summary = [&](int which) {
+        std::vector<Sample> medians;
+        for (const auto& each : samples) {
             std::vector<double> map, key;
             std::vector<long> rss;
-            for (const Sample& s : samples[which]) {
+            for (const Sample& s : each) {
                 map.push_back(s.mapMs);
                 key.push_back(s.keyMs);
                 rss.push_back(s.rssKiB);
             }
-            return Sample{median(map), median(key), median(rss)};
-        };
-        const Sample ours = summary(0);
-        const Sample bare = summary(1);
+            medians.push_back(Sample{median(map), median(key), median(rss)});
+        }
         std::printf("startup benchmark: %d runs each after %d warm-up runs, alternating, Xvfb %s\n",
                     runs, warmUp, display.c_str());
-        std::printf("%-22s %12s %12s %12s\n", "median", "calculator", "bare window", "ours/bare");
-        std::printf("%-22s %12.1f %12.1f %12.2f\n", "exec to map (ms)", ours.mapMs, bare.mapMs,
-                    ours.mapMs / bare.mapMs);
-        std::printf("%-22s %12.1f %12.1f %12.2f\n", "exec to first key (ms)", ours.keyMs,
-                    bare.keyMs, ours.keyMs / bare.keyMs);
-        std::printf("%-22s %12.1f %12.1f %+12.1f\n", "resident memory (MiB)", ours.rssKiB / 1024.0,
-                    bare.rssKiB / 1024.0, (ours.rssKiB - bare.rssKiB) / 1024.0);
+        for (std::size_t which = 0; which < programs.size(); ++which)
+            std::printf("  [%zu] %s\n", which, programs[which]);
+        std::printf("%-24s", "median");
+        for (std::size_t which = 0; which < programs.size(); ++which)
+            std::printf(" %9s%zu", "[", which);
+        std::printf("   ratio [0]/[%zu]\n", bare);
+        const auto row = [&](const char* name, auto value, bool difference) {
+            std::printf("%-24s", name);
+            for (const Sample& m : medians)
+                std::printf(" %10.1f", value(m));
+            if (difference)
+                std::printf("   %+.1f\n", value(medians.front()) - value(medians[bare]));
+            else
+                std::printf("   %.2f\n", value(medians.front()) / value(medians[bare]));
+        };
+        row(
+            "exec to map (ms)", [](const Sample& m) { return m.mapMs; }, false);
+        row(
+            "exec to first key (ms)", [](const Sample& m) { return m.keyMs; }, false);
+        row(
+            "resident memory (MiB)", [](const Sample& m) { return m.rssKiB / 1024.0; }, true);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "startup_probe: %s\n", e.what());
         status = 1;
