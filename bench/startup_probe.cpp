@@ -294,8 +294,11 @@ int main(int argc, char** argv) {
         for (std::size_t which = 0; which < programs.size(); ++which)
             std::printf("  [%zu] %s\n", which, programs[which]);
         std::printf("%-24s", "median");
-        for (std::size_t which = 0; which < programs.size(); ++which)
-            std::printf(" %9s%zu", "[", which);
+        for (std::size_t which = 0; which < programs.size(); ++which) {
+            char column[32];
+            std::snprintf(column, sizeof column, "[%zu]", which);
+            std::printf(" %10s", column);
+        }
         std::printf("   ratio [0]/[%zu]\n", bare);
         const auto row = [&](const char* name, auto value, bool difference) {
             std::printf("%-24s", name);
