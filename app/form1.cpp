@@ -3,6 +3,7 @@
 #include "app/form1_definition.h"
 #include "app/window_icon.h"
 #include "commands/handlers.h"
+#include "runtime/controls.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -17,10 +18,6 @@
 #include <stdexcept>
 
 namespace {
-
-QString toQString(std::string_view utf8) {
-    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
-}
 
 QColor toQColor(runtime::StoredColour colour) {
     const runtime::Rgb rgb = runtime::toRgb(colour);
@@ -55,19 +52,19 @@ Qt::Alignment toQtAlignment(form1::TextAlignment alignment) {
 QWidget* createWidget(const form1::ControlDefinition& definition, QWidget* parent) {
     switch (definition.kind) {
     case form1::ControlKind::TextBox: {
-        auto* box = new QLineEdit(toQString(definition.text), parent);
+        auto* box = new QLineEdit(runtime::fromUtf8(definition.text), parent);
         box->setAlignment(toQtAlignment(definition.alignment) | Qt::AlignVCenter);
         box->setMaxLength(std::numeric_limits<int>::max()); // a box has no length limit
         return box;
     }
     case form1::ControlKind::Label: {
-        auto* label = new QLabel(toQString(definition.text), parent);
+        auto* label = new QLabel(runtime::fromUtf8(definition.text), parent);
         label->setAlignment(toQtAlignment(definition.alignment) | Qt::AlignTop);
         label->setTextFormat(Qt::PlainText);
         return label;
     }
     case form1::ControlKind::CommandButton:
-        return new QPushButton(toQString(definition.text), parent);
+        return new QPushButton(runtime::fromUtf8(definition.text), parent);
     }
     throw std::logic_error("unknown control kind");
 }
@@ -79,8 +76,8 @@ Form1::Form1(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint) {
     const auto& window = form1::kWindow;
-    setObjectName(toQString(window.name));
-    setWindowTitle(toQString(window.caption));
+    setObjectName(runtime::fromUtf8(window.name));
+    setWindowTitle(runtime::fromUtf8(window.caption));
     setWindowIcon(app::programIcon());
     if (window.maxButton)
         setWindowFlag(Qt::WindowMaximizeButtonHint);
@@ -123,7 +120,7 @@ void Form1::createControls(double dotsPerInch) {
     std::vector<std::pair<int, QWidget*>> focusOrder;
     for (const auto& definition : form1::kControls) {
         QWidget* widget = createWidget(definition, this);
-        widget->setObjectName(toQString(definition.name));
+        widget->setObjectName(runtime::fromUtf8(definition.name));
         widget->setGeometry(form1::twipsToPixels(definition.left, dotsPerInch),
                             form1::twipsToPixels(definition.top, dotsPerInch),
                             form1::twipsToPixels(definition.width, dotsPerInch),

@@ -19,25 +19,26 @@ void setText(QLineEdit& box, std::u16string_view text) {
     box.setText(QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
 }
 
+QString fromUtf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
 void setCaption(QLabel& label, std::string_view utf8) {
-    label.setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    label.setText(fromUtf8(utf8));
 }
 
 void moveFocus(QWidget& control) {
     control.setFocus(Qt::TabFocusReason);
-    // Also while the window is inactive (just after a message box), when the
-    // focus arrives only once the window is active again.
+    // Selected here, not by the focus-in: while the window is inactive (just
+    // after a message box) the focus arrives later, without Tab's selection.
     if (auto* box = qobject_cast<QLineEdit*>(&control))
         box->selectAll();
 }
 
 void reportError(QWidget& window, ErrorCode code, std::string_view boxCaption) {
-    const QString message =
-        QStringLiteral("运行时错误 '%1':\n\n%2\n\n请检查“%3”。")
-            .arg(errorNumber(code))
-            .arg(QString::fromUtf8(errorMessage(code).data(),
-                                   static_cast<qsizetype>(errorMessage(code).size())))
-            .arg(QString::fromUtf8(boxCaption.data(), static_cast<qsizetype>(boxCaption.size())));
+    const QString message = QStringLiteral("运行时错误 '%1':\n\n%2\n\n请检查“%3”。")
+                                .arg(QString::number(errorNumber(code)),
+                                     fromUtf8(errorMessage(code)), fromUtf8(boxCaption));
     QMessageBox box(QMessageBox::Critical, window.windowTitle(), message, QMessageBox::Ok, &window);
     box.setObjectName(QStringLiteral("runtimeError"));
     box.exec();

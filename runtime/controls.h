@@ -19,6 +19,8 @@ std::u16string_view viewOf(const QString& text);
 
 void setText(QLineEdit& box, std::u16string_view text);
 
+QString fromUtf8(std::string_view utf8);
+
 // A line feed in the caption breaks the line.
 void setCaption(QLabel& label, std::string_view utf8);
 
