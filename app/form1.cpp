@@ -37,6 +37,31 @@ QFont storedFont(double points) {
     return font;
 }
 
+// Every colour the controls take by default, from the same system colours
+// as the stored ones, so that a dark desktop theme cannot put light text on
+// the stored light backgrounds.
+QPalette storedPalette(runtime::StoredColour windowBack) {
+    using namespace runtime;
+    QPalette palette;
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        palette.setColor(group, QPalette::Window, toQColor(windowBack));
+        palette.setColor(group, QPalette::WindowText, toQColor(kButtonText));
+        palette.setColor(group, QPalette::Base, toQColor(kWindowBackground));
+        palette.setColor(group, QPalette::AlternateBase, toQColor(kButtonFace));
+        palette.setColor(group, QPalette::Text, toQColor(kWindowText));
+        palette.setColor(group, QPalette::Button, toQColor(kButtonFace));
+        palette.setColor(group, QPalette::ButtonText, toQColor(kButtonText));
+        palette.setColor(group, QPalette::Highlight, toQColor(kHighlight));
+        palette.setColor(group, QPalette::HighlightedText, toQColor(kHighlightText));
+        palette.setColor(group, QPalette::ToolTipBase, toQColor(kWindowBackground));
+        palette.setColor(group, QPalette::ToolTipText, toQColor(kWindowText));
+        palette.setColor(group, QPalette::PlaceholderText, toQColor(kGrayText));
+    }
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(QPalette::Disabled, role, toQColor(kGrayText));
+    return palette;
+}
+
 Qt::Alignment toQtAlignment(form1::TextAlignment alignment) {
     switch (alignment) {
     case form1::TextAlignment::Centre:
@@ -82,9 +107,7 @@ Form1::Form1(QWidget* parent)
     if (window.maxButton)
         setWindowFlag(Qt::WindowMaximizeButtonHint);
 
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, toQColor(window.backColour));
-    setPalette(palette);
+    setPalette(storedPalette(window.backColour));
     setAutoFillBackground(true);
     setFont(storedFont(window.fontPoints));
 

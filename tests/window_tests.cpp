@@ -25,6 +25,7 @@ private slots:
     void controlsAtStoredPlaces();
     void captionsFitTheirRectangles();
     void coloursAsStored();
+    void darkDesktopThemeKeepsContrast();
     void startState();
     void tabCycle();
     void calculate_data();
@@ -141,6 +142,26 @@ void WindowTests::coloursAsStored() {
     for (const char* name : {"Label1", "Label2", "Label3", "Label4"})
         QCOMPARE(window->label(name).palette().color(QPalette::WindowText), QColor(Qt::black));
     QCOMPARE(window->button("cmd1").palette().color(QPalette::Button), QColor(160, 160, 160));
+}
+
+void WindowTests::darkDesktopThemeKeepsContrast() {
+    QPalette dark;
+    for (const auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(30, 30, 30));
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(230, 230, 230));
+    const QPalette previous = QApplication::palette();
+    QApplication::setPalette(dark);
+    const auto themed = std::make_unique<Form1>();
+    QApplication::setPalette(previous);
+
+    QCOMPARE(themed->palette().color(QPalette::Window), QColor(191, 205, 219));
+    for (const char* name : {"Label5", "Label6", "Label7", "lab1"})
+        QCOMPARE(themed->label(name).palette().color(QPalette::WindowText), QColor(Qt::black));
+    QCOMPARE(themed->textBox("txt1").palette().color(QPalette::Base), QColor(Qt::white));
+    QCOMPARE(themed->textBox("txt1").palette().color(QPalette::Text), QColor(Qt::black));
+    QCOMPARE(themed->button("cmd2").palette().color(QPalette::ButtonText), QColor(Qt::black));
+    QCOMPARE(themed->button("cmd2").palette().color(QPalette::Button), QColor(240, 240, 240));
 }
 
 void WindowTests::startState() {
