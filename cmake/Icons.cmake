@@ -5,6 +5,7 @@ add_executable(icon_tool tools/icon_tool.cpp)
 
 set(CUTTING_SPEED_ICON_SIZES 16 32 48 64 128 256)
 set(icon_dir "${CMAKE_CURRENT_BINARY_DIR}/icons")
+# Each size's PNG lies at icons/<size>x<size>/<app id>.png, as the theme wants it.
 set(icon_32 "${CMAKE_CURRENT_SOURCE_DIR}/app/icons/cutting-speed-32.xpm")
 set(icon_16 "${CMAKE_CURRENT_SOURCE_DIR}/app/icons/cutting-speed-16.xpm")
 set(icon_files "")
@@ -30,6 +31,7 @@ add_custom_command(OUTPUT "${CUTTING_SPEED_ICO}"
     DEPENDS icon_tool "${icon_32}" "${icon_16}"
     COMMENT "Windows icon")
 add_custom_target(icons ALL DEPENDS ${icon_files} "${CUTTING_SPEED_ICO}")
+set(CUTTING_SPEED_ICON_DIR "${icon_dir}")
 
 set(CUTTING_SPEED_RC "${CMAKE_CURRENT_BINARY_DIR}/generated/cutting-speed.rc")
 configure_file(app/cutting-speed.rc.in "${CUTTING_SPEED_RC}" @ONLY)

@@ -28,7 +28,7 @@ install(FILES "${generated}/${CUTTING_SPEED_APP_ID}.desktop"
 install(FILES "${generated}/${CUTTING_SPEED_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 foreach(size IN LISTS CUTTING_SPEED_ICON_SIZES)
-    install(FILES "${CMAKE_CURRENT_BINARY_DIR}/icons/${size}x${size}/${CUTTING_SPEED_APP_ID}.png"
+    install(FILES "${CUTTING_SPEED_ICON_DIR}/${size}x${size}/${CUTTING_SPEED_APP_ID}.png"
             DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
 endforeach()
 install(FILES "${generated}/cutting-speed.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")

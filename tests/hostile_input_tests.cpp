@@ -5,7 +5,6 @@
 #include "window_fixture.h"
 
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <cfloat>
 #include <cmath>
 #include <cstdio>

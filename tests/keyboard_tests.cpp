@@ -168,9 +168,7 @@ void KeyboardTests::enterAndSpaceClickEachButton() {
     QFETCH(int, key);
     QFETCH(int, modifiers);
 
-    typeInto(box("txt1"), QStringLiteral("100"));
-    typeInto(box("txt2"), QStringLiteral("10"));
-    typeInto(box("txt3"), QStringLiteral("0.1"));
+    fill(*window, "100", "10", "0.1", "1");
     QSignalSpy clicks(&window->button(button.toLatin1().constData()), &QPushButton::clicked);
     window->button(button.toLatin1().constData()).setFocus(Qt::TabFocusReason);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));

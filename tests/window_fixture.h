@@ -88,13 +88,19 @@ inline void typeInto(QLineEdit& box, const QString& text) {
         box.insert(text); // as an input method commits its text
 }
 
+// Types the four values into their boxes.
+inline void fill(Form1& window, const QString& vc, const QString& d, const QString& fz,
+                 const QString& z) {
+    typeInto(window.textBox("txt1"), vc);
+    typeInto(window.textBox("txt2"), d);
+    typeInto(window.textBox("txt3"), fz);
+    typeInto(window.textBox("txt4"), z);
+}
+
 // Fills the boxes and clicks Calculate.
-inline void fillAndCalculate(Form1& window, const char* vc, const char* d, const char* fz,
-                             const char* z) {
-    typeInto(window.textBox("txt1"), QString::fromUtf8(vc));
-    typeInto(window.textBox("txt2"), QString::fromUtf8(d));
-    typeInto(window.textBox("txt3"), QString::fromUtf8(fz));
-    typeInto(window.textBox("txt4"), QString::fromUtf8(z));
+inline void fillAndCalculate(Form1& window, const QString& vc, const QString& d, const QString& fz,
+                             const QString& z) {
+    fill(window, vc, d, fz, z);
     window.button("cmd1").click();
 }
 

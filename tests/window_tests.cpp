@@ -231,10 +231,7 @@ void WindowTests::calculate() {
     QFETCH(QString, z);
     QFETCH(QString, result);
 
-    typeInto(box("txt1"), vc);
-    typeInto(box("txt2"), d);
-    typeInto(box("txt3"), fz);
-    typeInto(box("txt4"), z);
+    fill(*window, vc, d, fz, z);
     QTest::mouseClick(&window->button("cmd1"), Qt::LeftButton);
 
     QCOMPARE(window->label("lab1").text(), result);
@@ -336,16 +333,10 @@ void WindowTests::errorsAreReportedAndTheProgramGoesOn() {
     QFETCH(QString, caption);
 
     // A previous result that the error must leave in place.
-    typeInto(this->box("txt1"), QStringLiteral("100"));
-    typeInto(this->box("txt2"), QStringLiteral("10"));
-    typeInto(this->box("txt3"), QStringLiteral("0.1"));
-    window->button("cmd1").click();
+    fillAndCalculate(*window, "100", "10", "0.1", "1");
     const QString previous = window->label("lab1").text();
 
-    typeInto(this->box("txt1"), vc);
-    typeInto(this->box("txt2"), d);
-    typeInto(this->box("txt3"), fz);
-    typeInto(this->box("txt4"), z);
+    fill(*window, vc, d, fz, z);
     const auto shown = dismissNextMessageWith(Qt::Key_Return);
     window->button("cmd1").click();
 
@@ -381,11 +372,7 @@ void WindowTests::errorDismissKeys() {
     QTRY_COMPARE(focusedName(), QStringLiteral("txt1"));
 
     // Still running: the corrected input calculates.
-    typeInto(box("txt1"), QStringLiteral("100"));
-    typeInto(box("txt2"), QStringLiteral("10"));
-    typeInto(box("txt3"), QStringLiteral("0.1"));
-    typeInto(box("txt4"), QStringLiteral("4"));
-    window->button("cmd1").click();
+    fillAndCalculate(*window, "100", "10", "0.1", "4");
     QCOMPARE(window->label("lab1").text(), QStringLiteral("  S=3184.713\n   F=1273.885"));
 }
 
@@ -402,10 +389,7 @@ void WindowTests::accessibleNames() {
     QCOMPARE(nameOf(window->button("cmd2")), qs("退 出"));
     QCOMPARE(nameOf(window->button("cmd3")), qs("清 除"));
 
-    typeInto(box("txt1"), QStringLiteral("100"));
-    typeInto(box("txt2"), QStringLiteral("10"));
-    typeInto(box("txt3"), QStringLiteral("0.1"));
-    window->button("cmd1").click();
+    fillAndCalculate(*window, "100", "10", "0.1", "1");
     QVERIFY(nameOf(window->label("lab1")).contains(QStringLiteral("S=3184.713")));
 }
 
