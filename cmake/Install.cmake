@@ -28,8 +28,9 @@ install(FILES "${generated}/${CUTTING_SPEED_APP_ID}.desktop"
 install(FILES "${generated}/${CUTTING_SPEED_APP_ID}.metainfo.xml"
         DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
 foreach(size IN LISTS CUTTING_SPEED_ICON_SIZES)
-    install(FILES "${CUTTING_SPEED_ICON_DIR}/${size}x${size}/${CUTTING_SPEED_APP_ID}.png"
-            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps")
+    install(FILES "${CUTTING_SPEED_ICON_SOURCE_DIR}/cutting-speed-${size}.png"
+            DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps"
+            RENAME "${CUTTING_SPEED_APP_ID}.png")
 endforeach()
 install(FILES "${generated}/cutting-speed.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
 install(FILES "${generated}/copyright" "${generated}/changelog.gz"
