@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <string>
 #include <system_error>
 
 namespace runtime {
@@ -155,56 +156,6 @@ Result<double> textToDouble(std::u16string_view text) {
         return ErrorCode::TypeMismatch;
     }
     return negative ? -value : value;
-}
-
-std::u16string utf8ToUtf16(std::string_view utf8) {
-    std::u16string out;
-    out.reserve(utf8.size());
-    const auto byteAt = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
-    std::size_t i = 0;
-    while (i < utf8.size()) {
-        const unsigned char lead = byteAt(i);
-        std::size_t length = 0;
-        char32_t code = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            out.push_back(lead);
-            ++i;
-            continue;
-        } else if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2, code = lead & 0x1F, minimum = 0x80;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3, code = lead & 0x0F, minimum = 0x800;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4, code = lead & 0x07, minimum = 0x10000;
-        } else {
-            out.push_back(u'\uFFFD');
-            ++i;
-            continue;
-        }
-        // A truncated or malformed sequence is replaced as a whole up to the
-        // first byte that cannot continue it; that byte starts afresh.
-        std::size_t used = 1;
-        while (used < length && i + used < utf8.size() && (byteAt(i + used) & 0xC0) == 0x80) {
-            code = (code << 6) | (byteAt(i + used) & 0x3F);
-            ++used;
-        }
-        if (used < length || code < minimum || code > 0x10FFFF ||
-            (code >= 0xD800 && code <= 0xDFFF)) {
-            out.push_back(u'\uFFFD');
-            i += used;
-            continue;
-        }
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            out.push_back(static_cast<char16_t>(0xD800 + (code >> 10)));
-            out.push_back(static_cast<char16_t>(0xDC00 + (code & 0x3FF)));
-        } else {
-            out.push_back(static_cast<char16_t>(code));
-        }
-        i += used;
-    }
-    return out;
 }
 
 } // namespace runtime

@@ -2,7 +2,6 @@
 
 #include "errors.h"
 
-#include <string>
 #include <string_view>
 
 namespace runtime {
@@ -19,9 +18,5 @@ namespace runtime {
 // beyond the double range is Overflow. A value too small for a double rounds
 // to the nearest one (possibly zero), which is no error.
 Result<double> textToDouble(std::u16string_view text);
-
-// Decodes UTF-8 as a text box would receive it: each invalid sequence becomes
-// U+FFFD, so the result is always a valid text.
-std::u16string utf8ToUtf16(std::string_view utf8);
 
 } // namespace runtime

@@ -128,18 +128,6 @@ TEST(TextToNumber, LongTextsAreReadWhole) {
     EXPECT_EQ(letters.error(), ErrorCode::TypeMismatch);
 }
 
-TEST(Utf8ToUtf16, ReplacesInvalidSequences) {
-    EXPECT_EQ(runtime::utf8ToUtf16("12.5"), u"12.5");
-    EXPECT_EQ(runtime::utf8ToUtf16("\xE5\x88\x87"), u"\u5207");
-    EXPECT_EQ(runtime::utf8ToUtf16("\xF0\x9F\x98\x80"), u"\U0001F600");
-    EXPECT_EQ(runtime::utf8ToUtf16("1\xFF"
-                                   "2"),
-              u"1\uFFFD2");
-    EXPECT_EQ(runtime::utf8ToUtf16("\xE5\x88"), u"\uFFFD");       // truncated
-    EXPECT_EQ(runtime::utf8ToUtf16("\xC0\xAF"), u"\uFFFD\uFFFD"); // overlong
-    EXPECT_EQ(runtime::utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD");   // surrogate
-}
-
 // ---------------------------------------------------------------- arithmetic
 
 TEST(Arithmetic, FaultsAreErrors) {

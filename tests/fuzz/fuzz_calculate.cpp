@@ -1,15 +1,16 @@
-// Arbitrary bytes through the calculation the window runs: split into the four
-// box texts at 0x1F bytes, decoded as the window would receive pasted UTF-8.
-// Every input must end in a result text of the documented form or in exactly
-// one of the documented errors, naming a box.
+// Arbitrary input through the calculation the window runs. The bytes are read
+// as what a text box holds: UTF-16 code units (pairs of bytes, little-endian;
+// a last odd byte is dropped), lone surrogates included, split into the four
+// box texts at U+001F. Every input must end in a result text of the
+// documented form or in exactly one of the documented errors, naming a box.
 
 #include "commands/calculation.h"
 #include "runtime/text_to_number.h"
 
 #include <array>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <regex>
 #include <string>
 #include <string_view>
@@ -32,16 +33,16 @@ bool isNumberText(std::string_view text) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     std::array<std::u16string, 4> texts;
     std::size_t box = 0;
-    std::size_t start = 0;
-    for (std::size_t i = 0; i <= bytes.size() && box < texts.size(); ++i) {
-        if (i == bytes.size() || bytes[i] == '\x1F') {
-            texts[box++] = runtime::utf8ToUtf16(bytes.substr(start, i - start));
-            start = i + 1;
-        }
+    for (std::size_t i = 0; i + 1 < size && box < texts.size(); i += 2) {
+        const auto unit = static_cast<char16_t>(data[i] | (data[i + 1] << 8));
+        if (unit == u'\u001F')
+            ++box;
+        else
+            texts[box].push_back(unit);
     }
+    ++box; // the last text ends with the input
     if (box < 4)
         texts[3] = u"1"; // a box the user did not touch keeps its preset
 
