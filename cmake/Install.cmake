@@ -1,4 +1,4 @@
-# Installation with desktop integration, and the Debian package.
+# Linux: installation with desktop integration, and the Debian package.
 
 include(GNUInstallDirs)
 

@@ -1,21 +1,30 @@
-# Compiles the Windows resource script with windres, reads the compiled
-# resource back, and checks the version block and the icons it holds.
-#   cmake -DWINDRES=... -DRC=... -DWORK=... -DVERSION=1.0.0.0 -DVERSION_TEXT=1.00 -P this
+# Reads back the Windows resources, from the resource script compiled with
+# windres or from a built program, and checks the version block and the icons
+# they hold.
+#   cmake -DWINDRES=... -DRC=<script> -DWORK=... -DVERSION=1.0.0.0 -DVERSION_TEXT=1.00 -P this
+#   cmake -DWINDRES=... -DBINARY=<program.exe> -DWORK=... -DVERSION=... -DVERSION_TEXT=... -P this
 
 file(MAKE_DIRECTORY "${WORK}")
-execute_process(
-    COMMAND "${WINDRES}" --preprocessor=cpp --input-format=rc --output-format=res
-            -i "${RC}" -o "${WORK}/cutting-speed.res"
-    RESULT_VARIABLE compiled)
-if(NOT compiled EQUAL 0)
-    message(FATAL_ERROR "windres could not compile ${RC}")
+if(DEFINED BINARY)
+    set(compiled "${BINARY}")
+    set(input_format coff)
+else()
+    set(compiled "${WORK}/cutting-speed.res")
+    set(input_format res)
+    execute_process(
+        COMMAND "${WINDRES}" --preprocessor=cpp --input-format=rc --output-format=res
+                -i "${RC}" -o "${compiled}"
+        RESULT_VARIABLE status)
+    if(NOT status EQUAL 0)
+        message(FATAL_ERROR "windres could not compile ${RC}")
+    endif()
 endif()
 execute_process(
-    COMMAND "${WINDRES}" --input-format=res --output-format=rc
-            -i "${WORK}/cutting-speed.res" -o "${WORK}/decompiled.rc"
-    RESULT_VARIABLE decompiled)
-if(NOT decompiled EQUAL 0)
-    message(FATAL_ERROR "windres could not read back the compiled resource")
+    COMMAND "${WINDRES}" --input-format=${input_format} --output-format=rc
+            -i "${compiled}" -o "${WORK}/decompiled.rc"
+    RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "windres could not read the resources of ${compiled}")
 endif()
 file(READ "${WORK}/decompiled.rc" text)
 
@@ -37,7 +46,7 @@ set(expected
 foreach(needle IN LISTS expected)
     string(FIND "${text}" "${needle}" at)
     if(at EQUAL -1)
-        message(FATAL_ERROR "the compiled resource lacks: ${needle}\n${text}")
+        message(FATAL_ERROR "${compiled} lacks: ${needle}\n${text}")
     endif()
 endforeach()
-message(STATUS "Windows resource holds the version block and both icons")
+message(STATUS "${compiled}: the version block and both icons are there")

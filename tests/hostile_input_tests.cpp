@@ -293,5 +293,5 @@ void HostileInputTests::longRandomSession() {
     }
 }
 
-QTEST_MAIN(HostileInputTests)
+WIDGET_TEST_MAIN(HostileInputTests)
 #include "hostile_input_tests.moc"

@@ -282,6 +282,7 @@ static int runChild(int argc, char** argv, const char* how) {
 }
 
 int main(int argc, char** argv) {
+    takeEnvironmentArguments(argc, argv); // the child inherits the settings
     if (argc == 3 && std::strcmp(argv[1], "--child") == 0)
         return runChild(argc, argv, argv[2]);
     QApplication application(argc, argv);

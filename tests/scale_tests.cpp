@@ -1,5 +1,5 @@
-// The window at a screen scale or font resolution given in the environment
-// (QT_SCALE_FACTOR, QT_FONT_DPI): the controls keep their stored proportions
+// The window at a screen scale or font resolution given as a setting
+// (--env=QT_SCALE_FACTOR=..., --env=QT_FONT_DPI=...): the controls keep their stored proportions
 // and no text is clipped. CTest runs this once for each setting.
 
 #include "app/form1_definition.h"
@@ -59,5 +59,5 @@ void ScaleTests::noTextIsClipped() {
                  qPrintable(control->objectName() + QStringLiteral(": ") + clippedLine(*control)));
 }
 
-QTEST_MAIN(ScaleTests)
+WIDGET_TEST_MAIN(ScaleTests)
 #include "scale_tests.moc"

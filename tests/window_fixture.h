@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstring>
 #include <memory>
 
 namespace testing_support {
@@ -134,4 +135,38 @@ inline QString clippedLine(const QWidget& control) {
     return {};
 }
 
+// Takes the arguments of the form --env=NAME=VALUE out of the command line
+// and sets each in the environment. Call first in main, before the
+// application exists: CTest hands the toolkit's settings (platform, scale,
+// font folder) to the tests this way rather than in their environment, since
+// Wine withholds the build machine's QT_ variables from Windows programs.
+inline void takeEnvironmentArguments(int& argc, char** argv) {
+    constexpr const char* kPrefix = "--env=";
+    const std::size_t prefixLength = std::strlen(kPrefix);
+    int kept = 1;
+    for (int i = 1; i < argc; ++i) {
+        const bool isSetting = std::strncmp(argv[i], kPrefix, prefixLength) == 0 &&
+                               std::strchr(argv[i] + prefixLength, '=');
+        if (!isSetting) {
+            argv[kept++] = argv[i];
+            continue;
+        }
+        const char* setting = argv[i] + prefixLength;
+        const char* equals = std::strchr(setting, '=');
+        qputenv(QByteArray(setting, equals - setting).constData(), QByteArray(equals + 1));
+    }
+    argv[kept] = nullptr;
+    argc = kept;
+}
+
 } // namespace testing_support
+
+// The main of a widget test: QTEST_MAIN, taking the settings first.
+#define WIDGET_TEST_MAIN(TestClass)                                                                \
+    int main(int argc, char** argv) {                                                              \
+        testing_support::takeEnvironmentArguments(argc, argv);                                     \
+        QApplication application(argc, argv);                                                      \
+        TestClass tests;                                                                           \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tests, argc, argv);                                                   \
+    }

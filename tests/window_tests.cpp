@@ -438,5 +438,5 @@ void WindowTests::resultCanBeCopied() {
     QCOMPARE(focusedName(), QStringLiteral("cmd3"));
 }
 
-QTEST_MAIN(WindowTests)
+WIDGET_TEST_MAIN(WindowTests)
 #include "window_tests.moc"
