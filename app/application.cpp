@@ -47,6 +47,33 @@ bool displayConfigured() {
 #endif
 }
 
+// Qt's own texts in Simplified Chinese, embedded (compressed), so that the
+// dialogs and menus read in Chinese wherever Qt's translations are installed,
+// or not installed at all. The catalogue is read the first time Qt asks for
+// one of its texts: most runs never show a Qt dialog or menu, and then it
+// costs no memory.
+class QtTexts : public QTranslator {
+public:
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int n) const override {
+        // Asked for at once when the translator is installed. Chinese runs
+        // left to right, the default, so no text is needed to answer.
+        if (qstrcmp(sourceText, "QT_LAYOUT_DIRECTION") == 0)
+            return {};
+        if (!loaded_) {
+            loaded_ = true;
+            if (!catalogue_.load(QStringLiteral(":/i18n/qtbase_zh_CN.qm")))
+                qWarning("Qt's Chinese texts could not be read");
+        }
+        return catalogue_.translate(context, sourceText, disambiguation, n);
+    }
+    bool isEmpty() const override { return false; }
+
+private:
+    mutable QTranslator catalogue_;
+    mutable bool loaded_ = false;
+};
+
 } // namespace
 
 void configureApplication() {
@@ -56,11 +83,8 @@ void configureApplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral(CUTTING_SPEED_APP_ID));
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
 
-    // Embedded, so the dialogs and menus read in Chinese wherever Qt's own
-    // translations are installed, or not installed at all.
-    static QTranslator qtTexts;
-    if (qtTexts.load(QStringLiteral(":/i18n/qtbase_zh_CN.qm")))
-        QCoreApplication::installTranslator(&qtTexts);
+    static QtTexts qtTexts;
+    QCoreApplication::installTranslator(&qtTexts);
 }
 
 int runCalculator(int argc, char** argv) {

@@ -151,16 +151,19 @@ void Form1::createControls(double dotsPerInch) {
         if (definition.fontPoints > 0)
             widget->setFont(storedFont(definition.fontPoints));
 
-        QPalette palette = widget->palette();
-        if (definition.backColour) {
-            const QColor colour = toQColor(*definition.backColour);
-            palette.setColor(QPalette::Window, colour);
-            palette.setColor(QPalette::Button, colour);
-            widget->setAutoFillBackground(true);
+        // A control without colours of its own shares the window's palette.
+        if (definition.backColour || definition.foreColour) {
+            QPalette palette = widget->palette();
+            if (definition.backColour) {
+                const QColor colour = toQColor(*definition.backColour);
+                palette.setColor(QPalette::Window, colour);
+                palette.setColor(QPalette::Button, colour);
+                widget->setAutoFillBackground(true);
+            }
+            if (definition.foreColour)
+                palette.setColor(QPalette::WindowText, toQColor(*definition.foreColour));
+            widget->setPalette(palette);
         }
-        if (definition.foreColour)
-            palette.setColor(QPalette::WindowText, toQColor(*definition.foreColour));
-        widget->setPalette(palette);
 
         if (definition.autoSize)
             widget->resize(widget->sizeHint());

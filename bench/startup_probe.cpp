@@ -326,10 +326,12 @@ int main(int argc, char** argv) {
         std::printf("   ratio [0]/[%zu]\n", bare);
         const auto row = [&](const char* name, auto value, bool difference) {
             std::printf("%-24s", name);
+            // Memory to the hundredth of a MiB, since its goal is a difference.
+            const int decimals = difference ? 2 : 1;
             for (const Sample& m : medians)
-                std::printf(" %10.1f", value(m));
+                std::printf(" %10.*f", decimals, value(m));
             if (difference)
-                std::printf("   %+.1f\n", value(medians.front()) - value(medians[bare]));
+                std::printf("   %+.2f\n", value(medians.front()) - value(medians[bare]));
             else
                 std::printf("   %.2f\n", value(medians.front()) / value(medians[bare]));
         };
