@@ -145,15 +145,13 @@ inline void takeEnvironmentArguments(int& argc, char** argv) {
     const std::size_t prefixLength = std::strlen(kPrefix);
     int kept = 1;
     for (int i = 1; i < argc; ++i) {
-        const bool isSetting = std::strncmp(argv[i], kPrefix, prefixLength) == 0 &&
-                               std::strchr(argv[i] + prefixLength, '=');
-        if (!isSetting) {
+        const char* setting =
+            std::strncmp(argv[i], kPrefix, prefixLength) == 0 ? argv[i] + prefixLength : nullptr;
+        const char* equals = setting ? std::strchr(setting, '=') : nullptr;
+        if (equals)
+            qputenv(QByteArray(setting, equals - setting).constData(), QByteArray(equals + 1));
+        else
             argv[kept++] = argv[i];
-            continue;
-        }
-        const char* setting = argv[i] + prefixLength;
-        const char* equals = std::strchr(setting, '=');
-        qputenv(QByteArray(setting, equals - setting).constData(), QByteArray(equals + 1));
     }
     argv[kept] = nullptr;
     argc = kept;
